@@ -1,0 +1,1 @@
+# Wine tests: main_dialog

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Fails when a setup program imports a DLL other than the system's own
 # (KERNEL32, USER32, GDI32, ADVAPI32) and the C runtime.
 file(GLOB programs ${DIR}/Setup*.exe)

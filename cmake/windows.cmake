@@ -59,7 +59,7 @@ END
 IDR_PACKAGE BINARY "@package@"
 IDR_PACKAGE_PIF BINARY "@QV_PACKAGE_DIR@/qv_temp.pif"
 ]] @ONLY)
-  add_executable(${target} WIN32 driver/main.cpp ${rc} $<TARGET_OBJECTS:qvresources>)
+  add_executable(${target} WIN32 ${CMAKE_SOURCE_DIR}/driver/main.cpp ${rc} $<TARGET_OBJECTS:qvresources>)
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE qvshell)
   target_compile_options(${target} PRIVATE ${QV_PRODUCT_OPTIONS})

@@ -149,7 +149,7 @@ def main(argv):
         stub = f.read()
     with open(args.input, "rb") as f:
         data = f.read()
-    if compressor_missing(args.compressor):
+    if args.compressor == "advzip" and shutil.which("advzip") is None:
         parser.error("advzip is not installed")
     package = make_package(stub, args.member, data, source_timestamp(args.input), args.compressor)
 
@@ -158,10 +158,6 @@ def main(argv):
         out.write(package)
     os.replace(temporary, args.output)
     return 0
-
-
-def compressor_missing(compressor):
-    return compressor == "advzip" and shutil.which("advzip") is None
 
 
 if __name__ == "__main__":

@@ -19,6 +19,11 @@ namespace {
 constexpr const wchar_t kScrollerLines[] =
     L"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 
+// The scroll range of the rows: the top shows pairs 0 to 5, the bottom pairs
+// 6 to 11, and a thumb released below the middle shows the upper half.
+constexpr int kScrollTop = 0;
+constexpr int kScrollBottom = 12;
+
 // Window geometry taken at initialisation.
 struct MainGeometry {
     RECT dialog{};
@@ -98,6 +103,25 @@ void NarrowScroller(HWND dialog) {
     SetWindowPos(scroller, HWND_TOP, x, y, width, g_geometry.scrollerHeight, SWP_SHOWWINDOW);
 }
 
+// The edit control sizes its scroll bar to its own lines, and twelve empty
+// lines fit in its height: left alone, the bar would have nowhere to move
+// (a greyed bar on some systems) and the lower six pairs could not be reached.
+// The range is put back whenever the control has reset it; the position stays.
+void KeepScrollRange(HWND scroller) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    if (GetScrollInfo(scroller, SB_VERT, &info) && info.nMin == kScrollTop &&
+        info.nMax == kScrollBottom && info.nPage == 0)
+        return;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
+    info.nMin = kScrollTop;
+    info.nMax = kScrollBottom;
+    info.nPage = 0;
+    SetScrollInfo(scroller, SB_VERT, &info, TRUE);
+    EnableScrollBar(scroller, SB_VERT, ESB_ENABLE_BOTH);
+}
+
 BOOL OnInitDialog(HWND dialog) {
     const UiLanguage language = g_state.uiLanguage;
     HICON book = LoadIconW(g_state.instance, MAKEINTRESOURCEW(IDI_BOOK));
@@ -113,9 +137,10 @@ BOOL OnInitDialog(HWND dialog) {
     SetHostNotice(dialog, language);
     g_state.mainDialog = dialog;
     NarrowScroller(dialog);
-    g_state.scrollerOldProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        GetDlgItem(dialog, IDC_MAIN_SCROLLER), GWLP_WNDPROC,
-        reinterpret_cast<LONG_PTR>(RowScrollerProc)));
+    HWND scroller = GetDlgItem(dialog, IDC_MAIN_SCROLLER);
+    g_state.scrollerOldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(scroller, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RowScrollerProc)));
+    KeepScrollRange(scroller);
     return TRUE;
 }
 
@@ -195,6 +220,8 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 LRESULT CALLBACK RowScrollerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // The edit control scrolls its own empty lines and moves its thumb first.
     const LRESULT result = CallWindowProcW(g_state.scrollerOldProc, window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) return result;
+    KeepScrollRange(window);
     if (message != WM_VSCROLL) return result;
 
     const ScrollRequest request = RequestOf(LOWORD(wParam));

@@ -21,9 +21,9 @@ const Case kCases[] = {
     {"R", "Установка словаря", "Установите Quorvi 98 перед инсталляцией словарей."},
 };
 
-TEST(MessageBox, RunsUnderAWesternAnsiCodePage) { EXPECT_NE(GetACP(), 1251u); }
+TEST(CatalogueMessageBox, RunsUnderAWesternAnsiCodePage) { EXPECT_NE(GetACP(), 1251u); }
 
-TEST(MessageBox, ShowsCaptionAndTextInEachLanguage) {
+TEST(CatalogueMessageBox, ShowsCaptionAndTextInEachLanguage) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.language);
         Child probe(Quote(Arg(0)) + " " + c.language);

@@ -156,17 +156,22 @@ static int IsPlainFileName(const unsigned char *name, DWORD length)
     return name[length - 1] != '.' && name[length - 1] != ' ';
 }
 
-static int OutputChunk(void *context, unsigned char *chunk, unsigned length)
+static int WriteChunk(Sink *sink, const unsigned char *chunk, DWORD length)
 {
-    Sink *sink = context;
     DWORD done = 0;
     if (!WriteFile(sink->file, chunk, length, &done, NULL) || done != length) {
         sink->failed = 1;
-        return 1;
+        return 0;
     }
     sink->crc = UpdateCrc(sink->crc, chunk, length);
     sink->written += length;
-    return 0;
+    return 1;
+}
+
+/* inflateBack's output callback: non-zero stops the inflater. */
+static int OutputChunk(void *context, unsigned char *chunk, unsigned length)
+{
+    return !WriteChunk(context, chunk, length);
 }
 
 static unsigned NoMoreInput(void *context, const unsigned char **chunk)
@@ -198,8 +203,7 @@ static SfxResult Unpack(const Member *member, HANDLE file)
     Sink sink = { file, 0, 0, 0 };
     SfxResult result;
     if (member->method == METHOD_STORED) {
-        result = OutputChunk(&sink, (unsigned char *)member->data, member->packedSize)
-                     ? SFX_CANNOT_WRITE : SFX_OK;
+        result = WriteChunk(&sink, member->data, member->packedSize) ? SFX_OK : SFX_CANNOT_WRITE;
     } else {
         result = Inflate(member, &sink);
     }
@@ -230,15 +234,19 @@ static SfxResult MoveIntoPlace(const char *from, const char *to, int overwrite)
         return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS
                    ? SFX_FILE_EXISTS : SFX_CANNOT_WRITE;
     }
-    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING))
-        return SFX_OK;
-    /* Windows 95 has no MoveFileEx: delete, then rename. */
-    if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
-        DeleteFileA(to);
-        if (MoveFileA(from, to))
+    /* Looked up, not imported: Windows 95 lacks it, and the stub must still load there. */
+    typedef BOOL(WINAPI * MoveFileExFunction)(const char *, const char *, DWORD);
+    MoveFileExFunction moveFileEx =
+        (MoveFileExFunction)(void (*)(void))GetProcAddress(GetModuleHandleA("KERNEL32"), "MoveFileExA");
+    if (moveFileEx) {
+        if (moveFileEx(from, to, MOVEFILE_REPLACE_EXISTING))
             return SFX_OK;
+        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
+            return SFX_CANNOT_WRITE;
     }
-    return SFX_CANNOT_WRITE;
+    /* Without it: delete, then rename. The new file is complete before the old one goes. */
+    DeleteFileA(to);
+    return MoveFileA(from, to) ? SFX_OK : SFX_CANNOT_WRITE;
 }
 
 static SfxResult ExtractMember(const Member *member, int overwrite)

@@ -35,6 +35,8 @@ target_compile_options(qvshell PRIVATE ${QV_PRODUCT_OPTIONS})
 # Dialogs and icons, shared by every setup program.
 add_library(qvresources OBJECT resources/setup.rc)
 target_include_directories(qvresources PRIVATE ${CMAKE_SOURCE_DIR})
+set_source_files_properties(resources/setup.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/resources/icons/book.ico;${CMAKE_SOURCE_DIR}/resources/icons/removal.ico;${CMAKE_SOURCE_DIR}/resources/icons/computer.ico")
 
 # The package stub, the PIF and the twelve dictionary packages.
 add_subdirectory(tools)
@@ -83,4 +85,5 @@ add_test(NAME import_table_${CMAKE_SYSTEM_PROCESSOR}
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_subdirectory(tests/wine)
+  add_subdirectory(tools/demo)
 endif()

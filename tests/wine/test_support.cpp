@@ -1,7 +1,5 @@
 #include "test_support.h"
 
-#include <gtest/gtest.h>
-
 namespace testing_support {
 
 std::vector<std::string>& MutableArgs() {
@@ -180,15 +178,3 @@ void SetStartupPath(const char* key, const char* value) {
 }
 
 }  // namespace testing_support
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    auto& args = testing_support::MutableArgs();
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        for (char& c : arg)
-            if (c == '/') c = '\\';
-        args.push_back(arg);
-    }
-    return RUN_ALL_TESTS();
-}

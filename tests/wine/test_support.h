@@ -12,6 +12,7 @@ namespace testing_support {
 
 // Arguments after GoogleTest's own, with '/' turned into '\'.
 const std::vector<std::string>& Args();
+std::vector<std::string>& MutableArgs();
 std::string Arg(size_t index);
 
 struct ProcessResult {

@@ -7,6 +7,8 @@
 #                                      back; starts and stops its own bed when
 #                                      no bed is up
 #   testbed.sh down STATE_DIR          stop what `up` started, by PID
+#   testbed.sh prefix STATE_DIR        only make the prefix (for a program
+#                                      shown on the user's own display)
 #
 # The prefix lives in STATE_DIR/prefix; the script never touches another
 # prefix or display.
@@ -34,11 +36,14 @@ make_prefix() {
     # One prefix creation at a time, even when tests start in parallel.
     exec 9>"$state/prefix.lock"
     flock 9
-    if [ ! -f "$WINEPREFIX/.ready" ]; then
+    if [ ! -f "$WINEPREFIX/.ready-2" ]; then
         rm -rf "$WINEPREFIX"
         "$wine" wineboot -i >/dev/null 2>&1
+        # Xvfb has no window manager: Wine's own window management spares
+        # each closing dialog a two-second wait for one.
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         "$wineserver" -w
-        touch "$WINEPREFIX/.ready"
+        touch "$WINEPREFIX/.ready-2"
     fi
     flock -u 9
 }
@@ -97,6 +102,9 @@ up)
     ;;
 down)
     stop_bed
+    ;;
+prefix)
+    make_prefix
     ;;
 run)
     own=0

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 libz-mingw-w64-dev
-  wine wine64 xvfb xauth imagemagick
+  wine wine64 fonts-wine xvfb xauth imagemagick
   zip unzip zopfli advancecomp
 )
 

@@ -55,18 +55,14 @@ std::wstring ReportTitle(char language) {
 Stage::Stage(char language) {
     RemoveTree(kFolder);
     EXPECT_TRUE(MakeDirectories(kFolder));
-    MakeDirectories(kStandaloneDir);
-    MakeDirectories(kUserDir);
-
-    DeleteSettingsFile();
     const char languageSetting[] = {language, '\0'};
-    SetProfile("Options", "DialogLanguage", languageSetting);
-    SetProfile("Path", "Win", (kFolder + "\\qv\\WIN").c_str());
-    SetProfile("Path", "User", kUserDir.c_str());
-    SetStartupPath(kWord7Key, nullptr);
-    SetStartupPath(kWord8Key, nullptr);
+    world_.SetLanguage(languageSetting);
+    standaloneDir_ = world_.AddStandalone();
+    userDir_ = world_.SetUserDirectory();
     WriteRecorderConfig();
 }
+
+Stage::~Stage() { RemoveTree(kFolder); }
 
 void Stage::PlaceSetup(const std::string& name, const std::string& pair) {
     const std::string program = ReadFileBytes(Arg(0) + "\\Setup" + pair + ".exe");
@@ -102,17 +98,11 @@ void Stage::WriteRecorderConfig() const {
     WriteFileBytes(Path("recorder.ini"), "[Options]\r\n" + options_ + "[Report]\r\n" + reports_);
 }
 
-std::string Stage::WordDictDir(int version) const {
-    return kFolder + "\\word" + std::to_string(version) + "\\diction";
-}
-
 void Stage::AddWordHost(int version) {
-    const std::string startup = kFolder + "\\word" + std::to_string(version) + "\\startup";
-    ASSERT_TRUE(MakeDirectories(startup));
-    MakeDirectories(WordDictDir(version));
-    ASSERT_TRUE(WriteFileBytes(startup + "\\QV.CFG",
-                               "[Path]\r\nDiction=" + WordDictDir(version) + "\r\n"));
-    SetStartupPath(version == 7 ? kWord7Key : kWord8Key, startup.c_str());
+    if (version == 7)
+        world_.AddWord7();
+    else
+        world_.AddWord8();
 }
 
 std::vector<Start> Stage::Starts() const {

@@ -12,12 +12,11 @@
 #include <vector>
 
 #include "test_support.h"
+#include "world.h"
 
 namespace chain {
 
 inline const std::string kFolder = "C:\\qv sib test";
-inline const std::string kStandaloneDir = kFolder + "\\qv\\diction";  // from [Path] Win
-inline const std::string kUserDir = kFolder + "\\user";
 
 // The main dialog's check box of the own pair (UR, pair 3, row 3).
 inline constexpr int kOwnRowCheck = 1026;
@@ -38,7 +37,14 @@ class Stage {
 public:
     // Starts from nothing: the folder emptied, the settings file holding the
     // language, the stand-alone host and the user directory; no Word keys.
+    // Leaves nothing behind.
     explicit Stage(char language);
+    ~Stage();
+    Stage(const Stage&) = delete;
+    Stage& operator=(const Stage&) = delete;
+
+    const std::string& StandaloneDir() const { return standaloneDir_; }
+    const std::string& UserDir() const { return userDir_; }
 
     std::string Path(const std::string& name) const { return kFolder + "\\" + name; }
 
@@ -55,16 +61,18 @@ public:
 
     // A Word host (7 or 8) found through its STARTUP-PATH and "QV.CFG".
     void AddWordHost(int version);
-    std::string WordDictDir(int version) const;
 
-    // begin lines of the log, in order; `ends` receives the codes of the end
-    // lines interleaved as "begin XX"/"end XX" events.
+    // The recorders' starts, in order.
     std::vector<Start> Starts() const;
+    // Every log line as "begin XX" or "end XX", in order.
     std::vector<std::string> Events() const;
 
 private:
     void WriteRecorderConfig() const;
 
+    testing_support::World world_;
+    std::string standaloneDir_;
+    std::string userDir_;
     std::string options_;
     std::string reports_;
 };

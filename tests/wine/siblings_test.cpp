@@ -3,7 +3,6 @@
 // a time; what a sibling that cannot start leaves in [Report].
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,18 +29,14 @@ std::vector<std::string> Codes(const std::vector<chain::Start>& starts) {
     return codes;
 }
 
-class SiblingsTest : public testing::Test {
-protected:
-    void Close(HWND report) {
-        gui::Click(report, 2);
-        ASSERT_TRUE(setup_->Wait(10000));
-        EXPECT_EQ(setup_->ExitCode(), 1u);
-    }
+// Closes the report; the run ends with 1.
+void Close(HWND report, Child& setup) {
+    gui::Click(report, 2);
+    ASSERT_TRUE(setup.Wait(10000));
+    EXPECT_EQ(setup.ExitCode(), 1u);
+}
 
-    std::unique_ptr<Child> setup_;
-};
-
-TEST_F(SiblingsTest, StartsEachOtherPresentSetupInTableOrderWithItsChoiceAndWaitsForEach) {
+TEST(Siblings, StartsEachOtherPresentSetupInTableOrderWithItsChoiceAndWaitsForEach) {
     chain::Stage stage('E');
     stage.PlaceSetup();
     for (const char* code : {"EU", "ER", "UE", "RU", "GU", "GR", "UG", "RG", "EG"})
@@ -50,8 +45,8 @@ TEST_F(SiblingsTest, StartsEachOtherPresentSetupInTableOrderWithItsChoiceAndWait
     // No SetupGE.exe.
     stage.SetRecorderDelay(150);
 
-    setup_ = std::make_unique<Child>(Quote(stage.Path("SetupUR.exe")));
-    HWND report = chain::RunToReport(*setup_, 'E', [](HWND main) {
+    Child setup(Quote(stage.Path("SetupUR.exe")));
+    HWND report = chain::RunToReport(setup, 'E', [](HWND main) {
         chain::UncheckOwnPair(main);
         chain::SetCheck(main, 1023, false);  // ER
         // The second half of the table: row 2 shows UG, never preselected.
@@ -102,10 +97,10 @@ TEST_F(SiblingsTest, StartsEachOtherPresentSetupInTableOrderWithItsChoiceAndWait
     const std::wstring text = gui::ItemText(report, kReportText);
     ASSERT_GE(text.size(), expectedLines.size());
     EXPECT_EQ(text.substr(text.size() - expectedLines.size()), expectedLines);
-    Close(report);
+    Close(report, setup);
 }
 
-TEST_F(SiblingsTest, TheOwnPairsSetupIsNeverStarted) {
+TEST(Siblings, TheOwnPairsSetupIsNeverStarted) {
     // The running program under another name, so that a "SetupUR.exe" beside
     // it is a stand-in that would tell if it were started.
     chain::Stage stage('E');
@@ -113,16 +108,16 @@ TEST_F(SiblingsTest, TheOwnPairsSetupIsNeverStarted) {
     stage.PlaceRecorder("UR", "1");
     stage.PlaceRecorder("EU", "1");
 
-    setup_ = std::make_unique<Child>(Quote(stage.Path("Install UR.exe")));
-    HWND report = chain::RunToReport(*setup_, 'E');
+    Child setup(Quote(stage.Path("Install UR.exe")));
+    HWND report = chain::RunToReport(setup, 'E');
     ASSERT_NE(report, nullptr);
 
     EXPECT_EQ(Codes(stage.Starts()), std::vector<std::string>{"EU"});
     EXPECT_FALSE(ProfileHas("Report", "UR"));
-    Close(report);
+    Close(report, setup);
 }
 
-TEST_F(SiblingsTest, EverySiblingGetsTheHostOptionOfTheHostInUse) {
+TEST(Siblings, EverySiblingGetsTheHostOptionOfTheHostInUse) {
     struct Case {
         const char* name;
         std::vector<int> wordHosts;
@@ -143,8 +138,8 @@ TEST_F(SiblingsTest, EverySiblingGetsTheHostOptionOfTheHostInUse) {
         stage.PlaceRecorder("EU", "1");
         for (int version : c.wordHosts) stage.AddWordHost(version);
 
-        setup_ = std::make_unique<Child>(Quote(stage.Path("SetupUR.exe")));
-        HWND report = chain::RunToReport(*setup_, 'E', [&](HWND main) {
+        Child setup(Quote(stage.Path("SetupUR.exe")));
+        HWND report = chain::RunToReport(setup, 'E', [&](HWND main) {
             // A host click offers the pairs anew: the own pair comes after.
             if (c.chooseOffice95) gui::Click(main, kOffice95);
             chain::UncheckOwnPair(main);
@@ -154,20 +149,20 @@ TEST_F(SiblingsTest, EverySiblingGetsTheHostOptionOfTheHostInUse) {
         const auto starts = stage.Starts();
         ASSERT_EQ(starts.size(), 1u);
         EXPECT_EQ(starts[0].commandLine, SiblingLine("EU", c.options));
-        Close(report);
+        Close(report, setup);
     }
 }
 
-TEST_F(SiblingsTest, ARealSiblingStartedWithDRestoresItsSavedDemoDictionary) {
+TEST(Siblings, ARealSiblingStartedWithDRestoresItsSavedDemoDictionary) {
     chain::Stage stage('E');
     stage.PlaceSetup();
     stage.PlaceSetup("SetupEU.exe", "EU");
-    const std::string installed = chain::kStandaloneDir + "\\qvEU.vt";
+    const std::string installed = stage.StandaloneDir() + "\\qvEU.vt";
     ASSERT_TRUE(WriteFileOfSize(installed, 200000, 'B'));
-    ASSERT_TRUE(WriteFileOfSize(chain::kUserDir + "\\qvEU.vt", 5000, 'd'));
+    ASSERT_TRUE(WriteFileOfSize(stage.UserDir() + "\\qvEU.vt", 5000, 'd'));
 
-    setup_ = std::make_unique<Child>(Quote(stage.Path("SetupUR.exe")));
-    HWND report = chain::RunToReport(*setup_, 'E', [](HWND main) {
+    Child setup(Quote(stage.Path("SetupUR.exe")));
+    HWND report = chain::RunToReport(setup, 'E', [](HWND main) {
         chain::UncheckOwnPair(main);
         chain::SetCheck(main, 1022, false);  // EU: to be uninstalled
     });
@@ -179,7 +174,7 @@ TEST_F(SiblingsTest, ARealSiblingStartedWithDRestoresItsSavedDemoDictionary) {
     EXPECT_NE(text.find(L"\r\nEnglish-Ukrainian Dictionary has been uninstalled\r\n"),
               std::wstring::npos)
         << testing::PrintToString(text);
-    Close(report);
+    Close(report, setup);
 }
 
 }  // namespace

@@ -36,14 +36,16 @@ make_prefix() {
     # One prefix creation at a time, even when tests start in parallel.
     exec 9>"$state/prefix.lock"
     flock 9
-    if [ ! -f "$WINEPREFIX/.ready-2" ]; then
+    if [ ! -f "$WINEPREFIX/.ready-3" ]; then
         rm -rf "$WINEPREFIX"
         "$wine" wineboot -i >/dev/null 2>&1
         # Xvfb has no window manager: Wine's own window management spares
         # each closing dialog a two-second wait for one.
         "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        # Tooltips and information boxes in the colour Windows gives them.
+        "$wine" reg add 'HKCU\Control Panel\Colors' /v InfoWindow /d '255 255 225' /f >/dev/null 2>&1
         "$wineserver" -w
-        touch "$WINEPREFIX/.ready-2"
+        touch "$WINEPREFIX/.ready-3"
     fi
     flock -u 9
 }

@@ -36,7 +36,7 @@ make_prefix() {
     # One prefix creation at a time, even when tests start in parallel.
     exec 9>"$state/prefix.lock"
     flock 9
-    if [ ! -f "$WINEPREFIX/.ready-3" ]; then
+    if [ ! -f "$WINEPREFIX/.ready-4" ]; then
         rm -rf "$WINEPREFIX"
         "$wine" wineboot -i >/dev/null 2>&1
         # Xvfb has no window manager: Wine's own window management spares
@@ -44,8 +44,11 @@ make_prefix() {
         "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         # Tooltips and information boxes in the colour Windows gives them.
         "$wine" reg add 'HKCU\Control Panel\Colors' /v InfoWindow /d '255 255 225' /f >/dev/null 2>&1
+        # Wine's own TrueType fonts (Tahoma, Marlett for the caption buttons)
+        # where the prefix's font loader looks for them.
+        cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         "$wineserver" -w
-        touch "$WINEPREFIX/.ready-3"
+        touch "$WINEPREFIX/.ready-4"
     fi
     flock -u 9
 }

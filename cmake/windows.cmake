@@ -48,9 +48,17 @@ qv_add_dictionary_packages(${QV_PACKAGE_DIR})
 set(QV_PAIR_CODES EU ER UE UR RE RU GU GR UG RG EG GE)
 set(QV_SETUP_DIR ${CMAKE_BINARY_DIR}/setup)
 
-# qv_add_setup_program(TARGET CODE PACKAGE OUTPUT_DIR)
+# The entry point, compiled once like the rest.
+add_library(qvmain OBJECT driver/main.cpp)
+target_include_directories(qvmain PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_definitions(qvmain PRIVATE ${QV_PRODUCT_DEFINITIONS})
+target_compile_options(qvmain PRIVATE ${QV_PRODUCT_OPTIONS})
+
+# qv_add_setup_program(TARGET CODE PACKAGE OUTPUT_DIR [WITHOUT_DIALOGS])
+# Only the carried name and the package differ between setup programs.
+# WITHOUT_DIALOGS leaves the dialog templates and icons out (for tests).
 function(qv_add_setup_program target code package output_dir)
-  string(TOLOWER "${code}" lower)
+  cmake_parse_arguments(P "WITHOUT_DIALOGS" "" "" ${ARGN})
   set(rc ${CMAKE_BINARY_DIR}/pair_rc/${target}.rc)
   file(CONFIGURE OUTPUT ${rc} CONTENT [[
 #include "resources/resource_ids.h"
@@ -61,10 +69,13 @@ END
 IDR_PACKAGE BINARY "@package@"
 IDR_PACKAGE_PIF BINARY "@QV_PACKAGE_DIR@/qv_temp.pif"
 ]] @ONLY)
-  add_executable(${target} WIN32 ${CMAKE_SOURCE_DIR}/driver/main.cpp ${rc} $<TARGET_OBJECTS:qvresources>)
+  set(objects $<TARGET_OBJECTS:qvmain>)
+  if(NOT P_WITHOUT_DIALOGS)
+    list(APPEND objects $<TARGET_OBJECTS:qvresources>)
+  endif()
+  add_executable(${target} WIN32 ${rc} ${objects})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE qvshell)
-  target_compile_options(${target} PRIVATE ${QV_PRODUCT_OPTIONS})
   target_link_options(${target} PRIVATE -Wl,--gc-sections -s)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Setup${code}
                         RUNTIME_OUTPUT_DIRECTORY ${output_dir})

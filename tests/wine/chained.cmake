@@ -9,10 +9,12 @@ foreach(kind slow empty)
                        ${TEST_SETUP_DIR}/${kind})
   add_dependencies(SetupUR_${kind} ${kind}_package)
 endforeach()
+# A setup program whose dialogs cannot be created.
+qv_add_setup_program(SetupUR_bare UR ${QV_PACKAGE_DIR}/package_UR.bin ${TEST_SETUP_DIR}/bare WITHOUT_DIALOGS)
 qv_windows_path(TEST_SETUP_DIR_WIN ${TEST_SETUP_DIR})
 qv_windows_path(PACKAGE_DIR_WIN ${QV_PACKAGE_DIR})
 
 qv_wine_test(chained_test SOURCES chained_test.cpp world.cpp test_support.cpp
              ARGS ${SETUP_DIR} ${PACKAGE_DIR_WIN} ${TEST_SETUP_DIR_WIN}
              TIMEOUT 600)
-add_dependencies(chained_test setup_programs SetupUR_slow SetupUR_empty)
+add_dependencies(chained_test setup_programs SetupUR_slow SetupUR_empty SetupUR_bare)

@@ -216,6 +216,35 @@ TEST_F(ChainedRun, SecondRunOfAChainAlsoEndsWithOne) {
     EXPECT_EQ(RunSetup("-d -8", SetupProgram(SetupDir(), "EU")), 1u);
 }
 
+TEST_F(ChainedRun, DemoThatCannotBeSavedIsNotReplaced) {
+    const std::string diction = world.AddWord8();
+    const std::string user = world.SetUserDirectory();
+    const std::string target = diction + "\\qvUR.vt";
+    const std::string demo(5555, 'd');
+    ASSERT_TRUE(WriteFileBytes(target, demo));
+    // An earlier saved copy that cannot be replaced.
+    ASSERT_TRUE(WriteFileOfSize(user + "\\qvUR.vt", 10));
+    SetFileAttributesA((user + "\\qvUR.vt").c_str(), FILE_ATTRIBUTE_READONLY);
+
+    EXPECT_EQ(RunSetup("-i -8"), 0u);
+    EXPECT_EQ(Report("UR"), "4");
+    EXPECT_TRUE(ReadFileBytes(target) == demo);
+    SetFileAttributesA((user + "\\qvUR.vt").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ChainedRun, InteractiveRunWithoutItsDialogDoesNothing) {
+    const std::string diction = world.AddWord8();
+    world.SetUserDirectory();
+    SetProfile("Report", "EU", "2");
+
+    ProcessResult result = testing_support::Run(Quote(SetupProgram(TestSetupDir("bare"), "UR")), 20000);
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_EQ(Report("EU"), "2");
+    EXPECT_FALSE(ProfileHas("Report", "UR"));
+    EXPECT_FALSE(FileExists(diction + "\\qvUR.vt"));
+}
+
 // --- Discovery, as it shows in where a chained run installs.
 
 TEST_F(ChainedRun, HostOptionChoosesTheWordHost) {

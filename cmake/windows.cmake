@@ -12,6 +12,7 @@ target_compile_definitions(qvcore PRIVATE ${QV_PRODUCT_DEFINITIONS})
 # The Win32 shell, compiled once for all twelve setup programs.
 add_library(qvshell STATIC
   driver/file_probe.cpp
+  driver/own_program.cpp
   driver/run_setup.cpp
   driver/setup_state.cpp
   driver/show_message.cpp

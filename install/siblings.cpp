@@ -6,6 +6,7 @@
 
 #include "driver/file_probe.h"
 #include "driver/handles.h"
+#include "driver/own_program.h"
 #include "driver/pairs.h"
 #include "driver/setup_state.h"
 #include "environment/settings.h"
@@ -14,21 +15,6 @@
 namespace qv {
 
 namespace {
-
-// The running program's full file name, however long.
-std::string OwnFileName() {
-    std::string name(MAX_PATH, '\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameA(g_state.instance, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0) return {};
-        // A name that filled the buffer may have been cut: try a larger one.
-        if (length < name.size() - 1 || name.size() >= 32768) {
-            name.resize(length);
-            return name;
-        }
-        name.resize(name.size() * 2);
-    }
-}
 
 // Starts one sibling and waits until it has ended. False when it cannot start.
 bool RunSibling(std::string commandLine) {
@@ -54,7 +40,7 @@ bool RunSibling(std::string commandLine) {
 }  // namespace
 
 int RunSiblingSetups() {
-    const std::string ownDirectory = DirectoryOfFile(OwnFileName());
+    const std::string ownDirectory = OwnDirectory();
     const int ownIndex = FindPairIndex(g_state.OwnPairCode());
 
     for (int i = 0; i < kPairCount; ++i) {

@@ -5,6 +5,7 @@
 
 #include "driver/decisions.h"
 #include "driver/handles.h"
+#include "driver/own_program.h"
 #include "driver/pairs.h"
 #include "driver/setup_state.h"
 #include "resources/resource_ids.h"
@@ -45,23 +46,6 @@ const std::string& ChosenDirectory(HWND dialog) {
     if (IsDlgButtonChecked(dialog, IDC_MAIN_OFFICE97) == BST_CHECKED) return g_state.word8DictDir;
     if (IsDlgButtonChecked(dialog, IDC_MAIN_OFFICE95) == BST_CHECKED) return g_state.word7DictDir;
     return g_state.standaloneDictDir;
-}
-
-// The running program's directory, backslash kept.
-std::string OwnDirectory() {
-    constexpr size_t kLongestPath = 32768;
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameA(g_state.instance, path.data(),
-                                          static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size() - 1 || path.size() >= kLongestPath) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);   // perhaps cut: again, with room for the whole name
-    }
-    return DirectoryOfFile(path);
 }
 
 }  // namespace

@@ -6,8 +6,10 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # The product targets Windows 95 and NT 4: an API younger than that does not
 # compile.
 set(QV_PRODUCT_DEFINITIONS WINVER=0x0400 _WIN32_WINNT=0x0400 WIN32_LEAN_AND_MEAN NOMINMAX)
-set(QV_PRODUCT_OPTIONS -Wall -Wextra -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+set(QV_PRODUCT_OPTIONS -Wall -Wextra -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+                       -fno-threadsafe-statics -ffunction-sections -fdata-sections)
 target_compile_definitions(qvcore PRIVATE ${QV_PRODUCT_DEFINITIONS})
+target_compile_options(qvcore PRIVATE ${QV_PRODUCT_OPTIONS})
 
 # The Win32 shell, compiled once for all twelve setup programs.
 add_library(qvshell STATIC
@@ -49,8 +51,8 @@ qv_add_dictionary_packages(${QV_PACKAGE_DIR})
 set(QV_PAIR_CODES EU ER UE UR RE RU GU GR UG RG EG GE)
 set(QV_SETUP_DIR ${CMAKE_BINARY_DIR}/setup)
 
-# The entry point, compiled once like the rest.
-add_library(qvmain OBJECT driver/main.cpp)
+# The entry point and the runtime's failure paths, compiled once like the rest.
+add_library(qvmain OBJECT driver/main.cpp driver/runtime.cpp)
 target_include_directories(qvmain PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(qvmain PRIVATE ${QV_PRODUCT_DEFINITIONS})
 target_compile_options(qvmain PRIVATE ${QV_PRODUCT_OPTIONS})

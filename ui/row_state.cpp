@@ -1,6 +1,6 @@
 #include "ui/row_state.h"
 
-#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "driver/decisions.h"
@@ -67,9 +67,12 @@ RowView DecideRow(const RowFiles& files, bool flag, bool initial, UiLanguage lan
 }
 
 std::string ReleaseLabel(int month, int year) {
-    char text[32];
-    int length = std::snprintf(text, sizeof text, "%02d.%d", month, year);
-    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+    // "%02d.%d", without the C library's formatter.
+    std::string label = (month >= 0 && month < 10) ? "0" : "";
+    label += std::to_string(month);
+    label += '.';
+    label += std::to_string(year);
+    return label;
 }
 
 }  // namespace qv

@@ -4,7 +4,7 @@
 //   qv_bench.exe WORK_DIR RUNS
 //
 // WORK_DIR (this program's own directory, so that the main dialog finds the
-// twelve setup programs beside it) holds qv_empty.exe, Setup??.exe,
+// twelve setup programs beside it) holds qv_empty.exe, qv_empty_gui.exe, Setup??.exe,
 // package_UR.bin and qvUR.vt, the dictionary the package carries. Each
 // figure is printed as one line
 //
@@ -81,7 +81,7 @@ std::vector<double> Repeat(int runs, const std::function<void()>& prepare,
 // Starts a program, waits for its end and returns its exit code.
 DWORD RunProgram(const std::string& commandLine, const std::string& directory = {}) {
     ProcessResult result = Run(commandLine, kRunTimeoutMs, directory);
-    if (!result.started) Fail("cannot start " + commandLine);
+    if (!result.started) Fail("cannot start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
     if (!result.ended) Fail("no end in time: " + commandLine);
     return result.exitCode;
 }
@@ -101,6 +101,20 @@ struct Bench {
                                         if (code != 0) Fail("qv_empty.exe ended with " + std::to_string(code));
                                     },
                                     3));
+    }
+
+    // What Wine charges a program with the setup program's DLLs, and one
+    // that shows a dialog box for two seconds (the two seconds taken off).
+    void GuiStart() {
+        const std::string gui = Quote(In("qv_empty_gui.exe"));
+        DWORD code = 0;
+        const auto succeeded = [&](int) {
+            if (code != 0) Fail("qv_empty_gui.exe ended with " + std::to_string(code));
+        };
+        Print("gui_start", Repeat(runs, [] {}, [&] { code = RunProgram(gui); }, succeeded, 3));
+        std::vector<double> times = Repeat(runs, [] {}, [&] { code = RunProgram(gui + " notice"); }, succeeded);
+        for (double& t : times) t -= kNoticeMs;
+        Print("notice_program_beyond_notice", times);
     }
 
     // The package as the setup program starts it: "qv_temp.exe -o" in the
@@ -237,6 +251,7 @@ int main(int argc, char** argv) {
     if (bench.dictionary.empty()) Fail("no " + bench.In("qvUR.vt"));
 
     bench.EmptyStart();
+    bench.GuiStart();
     bench.Unpack();
     {
         World world;

@@ -14,8 +14,12 @@
  * renamed to the member's name, so a failed unpack never leaves a half file
  * where a good one was.
  *
- * Built without the C runtime start-up: the entry point is SfxEntry, the
- * imports are KERNEL32 and, through zlib, a few MSVCRT routines.
+ * Built without the C runtime: the entry point is SfxEntry, and the only
+ * imports are KERNEL32's. zlib's inflater comes from its static library; the
+ * three things it wants of a C runtime (memcpy and its allocator's zcalloc
+ * and zcfree) are defined here, so that the object that would bring in the C
+ * runtime's malloc is never linked. One DLL less is also one less for the
+ * loader to map and start: the stub's start is a good part of its run time.
  */
 
 #define WIN32_LEAN_AND_MEAN
@@ -42,7 +46,8 @@ enum {
     METHOD_STORED = 0,
     METHOD_DEFLATED = 8,
     FLAG_ENCRYPTED = 0x0001,
-    WINDOW_BITS = 15
+    WINDOW_BITS = 15,
+    CRC_POLYNOMIAL = 0xEDB88320u
 };
 
 typedef struct Image {
@@ -61,23 +66,51 @@ typedef struct Member {
     WORD dosDate;
 } Member;
 
+/*
+ * Comes from VirtualAlloc and is handed down, never a static: with
+ * -fdata-sections GCC puts even zeroed statics into .data$ sections, and a
+ * .data section costs the file a whole 512-byte block.
+ */
+typedef struct Workspace {
+    /* CRC-32 four bytes at a time: crcTable[k][b] is the CRC of b followed by k zero bytes. */
+    DWORD crcTable[4][256];
+    unsigned char window[1u << WINDOW_BITS];
+} Workspace;
+
 typedef struct Sink {
+    const Workspace *work;
     HANDLE file;
     DWORD crc;
     DWORD written;
     int failed;
 } Sink;
 
-/*
- * Large buffers come from VirtualAlloc: with -fdata-sections GCC puts even zeroed
- * statics into .data$ sections, which would add them to the file.
- */
-typedef struct Workspace {
-    DWORD crcTable[256];
-    unsigned char window[1u << WINDOW_BITS];
-} Workspace;
+/* What zlib calls for memory (its zutil.c's default allocator, which this replaces). */
+void *zcalloc(void *opaque, unsigned items, unsigned size);
+void zcfree(void *opaque, void *block);
 
-static Workspace *work;
+void *zcalloc(void *opaque, unsigned items, unsigned size)
+{
+    (void)opaque;
+    if (size != 0 && items > 0xFFFFFFFFu / size)
+        return NULL;
+    return VirtualAlloc(NULL, (SIZE_T)items * size, MEM_COMMIT, PAGE_READWRITE);
+}
+
+void zcfree(void *opaque, void *block)
+{
+    (void)opaque;
+    if (block)
+        VirtualFree(block, 0, MEM_RELEASE);
+}
+
+/* zlib copies stored blocks and window contents with it. */
+void *memcpy(void *to, const void *from, size_t length)
+{
+    void *result = to;
+    __asm__ volatile("rep movsb" : "+D"(to), "+S"(from), "+c"(length) : : "memory");
+    return result;
+}
 
 static DWORD Get16(const unsigned char *p)
 {
@@ -95,21 +128,32 @@ static int Fits(DWORD offset, DWORD length, DWORD limit)
     return offset <= limit && length <= limit - offset;
 }
 
-static void MakeCrcTable(void)
+static void MakeCrcTable(Workspace *work)
 {
     for (DWORD n = 0; n < 256; ++n) {
         DWORD c = n;
         for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        work->crcTable[n] = c;
+            c = (c & 1) ? CRC_POLYNOMIAL ^ (c >> 1) : c >> 1;
+        work->crcTable[0][n] = c;
     }
+    for (DWORD n = 0; n < 256; ++n)
+        for (int k = 1; k < 4; ++k) {
+            DWORD c = work->crcTable[k - 1][n];
+            work->crcTable[k][n] = work->crcTable[0][c & 0xFF] ^ (c >> 8);
+        }
 }
 
-static DWORD UpdateCrc(DWORD crc, const unsigned char *p, DWORD length)
+static DWORD UpdateCrc(const Workspace *work, DWORD crc, const unsigned char *p, DWORD length)
 {
+    const DWORD(*table)[256] = work->crcTable;
     crc = ~crc;
+    for (; length >= 4; length -= 4, p += 4) {
+        crc ^= Get32(p);
+        crc = table[3][crc & 0xFF] ^ table[2][(crc >> 8) & 0xFF] ^ table[1][(crc >> 16) & 0xFF]
+              ^ table[0][crc >> 24];
+    }
     while (length--)
-        crc = work->crcTable[(crc ^ *p++) & 0xFF] ^ (crc >> 8);
+        crc = table[0][(crc ^ *p++) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
 
@@ -163,7 +207,7 @@ static int WriteChunk(Sink *sink, const unsigned char *chunk, DWORD length)
         sink->failed = 1;
         return 0;
     }
-    sink->crc = UpdateCrc(sink->crc, chunk, length);
+    sink->crc = UpdateCrc(sink->work, sink->crc, chunk, length);
     sink->written += length;
     return 1;
 }
@@ -181,11 +225,11 @@ static unsigned NoMoreInput(void *context, const unsigned char **chunk)
     return 0;
 }
 
-static SfxResult Inflate(const Member *member, Sink *sink)
+static SfxResult Inflate(const Member *member, Sink *sink, unsigned char *window)
 {
     z_stream stream;
     ZeroMemory(&stream, sizeof stream);
-    if (inflateBackInit(&stream, WINDOW_BITS, work->window) != Z_OK)
+    if (inflateBackInit(&stream, WINDOW_BITS, window) != Z_OK)
         return SFX_NO_MEMORY;
     stream.next_in = member->data;
     stream.avail_in = member->packedSize;
@@ -198,14 +242,14 @@ static SfxResult Inflate(const Member *member, Sink *sink)
     return status == Z_MEM_ERROR ? SFX_NO_MEMORY : SFX_BAD_ARCHIVE;
 }
 
-static SfxResult Unpack(const Member *member, HANDLE file)
+static SfxResult Unpack(const Member *member, HANDLE file, Workspace *work)
 {
-    Sink sink = { file, 0, 0, 0 };
+    Sink sink = { work, file, 0, 0, 0 };
     SfxResult result;
     if (member->method == METHOD_STORED) {
         result = WriteChunk(&sink, member->data, member->packedSize) ? SFX_OK : SFX_CANNOT_WRITE;
     } else {
-        result = Inflate(member, &sink);
+        result = Inflate(member, &sink, work->window);
     }
     if (result != SFX_OK)
         return result;
@@ -249,7 +293,7 @@ static SfxResult MoveIntoPlace(const char *from, const char *to, int overwrite)
     return MoveFileA(from, to) ? SFX_OK : SFX_CANNOT_WRITE;
 }
 
-static SfxResult ExtractMember(const Member *member, int overwrite)
+static SfxResult ExtractMember(const Member *member, int overwrite, Workspace *work)
 {
     if (!overwrite && GetFileAttributesA(member->name) != INVALID_FILE_ATTRIBUTES)
         return SFX_FILE_EXISTS;
@@ -263,7 +307,7 @@ static SfxResult ExtractMember(const Member *member, int overwrite)
         DeleteFileA(temporary);
         return SFX_CANNOT_WRITE;
     }
-    SfxResult result = Unpack(member, file);
+    SfxResult result = Unpack(member, file, work);
     if (result == SFX_OK)
         StampFile(file, member);
     if (!CloseHandle(file) && result == SFX_OK)
@@ -324,7 +368,7 @@ static SfxResult ReadMember(const Image *image, DWORD directory, DWORD directory
     return SFX_OK;
 }
 
-static SfxResult ExtractArchive(const Image *image, int overwrite)
+static SfxResult ExtractArchive(const Image *image, int overwrite, Workspace *work)
 {
     const unsigned char *base = image->data;
     if (image->size < EOCD_SIZE)
@@ -359,7 +403,7 @@ static SfxResult ExtractArchive(const Image *image, int overwrite)
         Member member;
         SfxResult result = ReadMember(image, directory, directoryEnd, &offset, &member);
         if (result == SFX_OK)
-            result = ExtractMember(&member, overwrite);
+            result = ExtractMember(&member, overwrite, work);
         if (result != SFX_OK)
             return result;
     }
@@ -385,10 +429,10 @@ static SfxResult Run(void)
         image.data = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
         if (image.data) {
             /* Released with the process. */
-            work = VirtualAlloc(NULL, sizeof *work, MEM_COMMIT, PAGE_READWRITE);
+            Workspace *work = VirtualAlloc(NULL, sizeof *work, MEM_COMMIT, PAGE_READWRITE);
             if (work) {
-                MakeCrcTable();
-                result = ExtractArchive(&image, WantsOverwrite());
+                MakeCrcTable(work);
+                result = ExtractArchive(&image, WantsOverwrite(), work);
             } else {
                 result = SFX_NO_MEMORY;
             }

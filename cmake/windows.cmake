@@ -51,7 +51,13 @@ qv_add_dictionary_packages(${QV_PACKAGE_DIR})
 set(QV_PAIR_CODES EU ER UE UR RE RU GU GR UG RG EG GE)
 set(QV_SETUP_DIR ${CMAKE_BINARY_DIR}/setup)
 
-# The entry point and the runtime's failure paths, compiled once like the rest.
+# The entry point (without the C runtime's start-up; i686 symbols carry a
+# leading underscore) and the runtime's failure paths, compiled once.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(QV_ENTRY _SetupEntry)
+else()
+  set(QV_ENTRY SetupEntry)
+endif()
 add_library(qvmain OBJECT driver/main.cpp driver/runtime.cpp)
 target_include_directories(qvmain PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(qvmain PRIVATE ${QV_PRODUCT_DEFINITIONS})
@@ -79,7 +85,7 @@ IDR_PACKAGE_PIF BINARY "@QV_PACKAGE_DIR@/qv_temp.pif"
   add_executable(${target} WIN32 ${rc} ${objects})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE qvshell)
-  target_link_options(${target} PRIVATE -Wl,--gc-sections -s)
+  target_link_options(${target} PRIVATE -nostartfiles -Wl,-e,${QV_ENTRY} -Wl,--gc-sections -s)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Setup${code}
                         RUNTIME_OUTPUT_DIRECTORY ${output_dir})
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${package};${QV_PACKAGE_DIR}/qv_temp.pif")

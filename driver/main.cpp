@@ -1,9 +1,20 @@
 // The setup program's entry point.
+//
+// The program starts here rather than in the C runtime's start-up code, which
+// it does not need: the static constructors are run below, and what the
+// program holds goes with the process at ExitProcess, so the destructors
+// that constructors register are never wanted.
 #include <windows.h>
 
 #include "driver/decisions.h"
 #include "driver/run_setup.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return qv::RunSetup(instance, qv::ArgumentsOf(GetCommandLineA()));
+extern "C" void __main();  // runs the static constructors
+
+extern "C" int atexit(void (*)()) { return 0; }
+
+extern "C" void SetupEntry() {
+    __main();
+    const int exitCode = qv::RunSetup(GetModuleHandleA(nullptr), qv::ArgumentsOf(GetCommandLineA()));
+    ExitProcess(static_cast<UINT>(exitCode));
 }

@@ -107,7 +107,13 @@ void Scroll(HWND dialog, int controlId, int request, int position) {
 }
 
 int ScrollPosition(HWND dialog, int controlId) {
-    return GetScrollPos(Item(dialog, controlId), SB_VERT);
+    // The scroll bar of a window in another process cannot be read directly;
+    // an edit control reports its own thumb, a scroll bar control its position.
+    HWND control = Item(dialog, controlId);
+    wchar_t cls[32];
+    GetClassNameW(control, cls, 32);
+    const UINT message = lstrcmpiW(cls, L"ScrollBar") == 0 ? SBM_GETPOS : EM_GETTHUMB;
+    return static_cast<int>(SendMessageW(control, message, 0, 0));
 }
 
 void PressKey(HWND dialog, UINT virtualKey) {

@@ -36,6 +36,7 @@ void Click(HWND dialog, int controlId);
 
 // A scroll request to a control (SB_LINEDOWN, SB_THUMBPOSITION with position...).
 void Scroll(HWND dialog, int controlId, int request, int position = 0);
+// The vertical thumb of an edit control or the position of a scroll bar.
 int ScrollPosition(HWND dialog, int controlId);
 
 void PressEscape(HWND dialog);

@@ -217,11 +217,7 @@ std::vector<bool> CheckStates(HWND dialog) {
     return states;
 }
 
-// The thumb of the scroll control, as the control itself reports it: the
-// scroll bar of a window in another process cannot be read directly.
-int Thumb(HWND dialog) {
-    return static_cast<int>(SendMessageW(GetDlgItem(dialog, kScroller), EM_GETTHUMB, 0, 0));
-}
+int Thumb(HWND dialog) { return gui::ScrollPosition(dialog, kScroller); }
 
 void PageUp(HWND dialog) { gui::Scroll(dialog, kScroller, SB_PAGEUP); }
 void PageDown(HWND dialog) { gui::Scroll(dialog, kScroller, SB_PAGEDOWN); }

@@ -5,6 +5,9 @@
 //
 //   pilot.exe MODE SETUP_DIR MARKER_DIR LANGUAGE
 //
+// MODE "all" chooses every pair before it confirms, and times the run from
+// the confirmation to the report.
+//
 // MODE "chained" runs "SetupUR.exe -i -8" and then "SetupUR.exe -d -8" as an
 // installer would, and shows what each run changed.
 // MODE "auto" accepts the preselection itself and, at each dialog, leaves a
@@ -140,7 +143,18 @@ HWND FindNotice() {
     return search.found;
 }
 
-int Pilot(const std::string& setupDir, const std::string& markerDir, bool automatic) {
+// Scrolls to the lower six pairs, checks every available row there, and
+// scrolls back: with the preselection of the upper six, every pair is chosen.
+void ChooseEveryPair(HWND main) {
+    constexpr int kScroller = 1054;
+    const int checkBoxes[] = {1022, 1023, 1025, 1026, 1027, 1028};
+    gui::Scroll(main, kScroller, SB_PAGEDOWN);
+    for (int id : checkBoxes)
+        if (gui::IsEnabled(main, id) && !gui::IsChecked(main, id)) gui::Click(main, id);
+    gui::Scroll(main, kScroller, SB_PAGEUP);
+}
+
+int Pilot(const std::string& markerDir, bool automatic, bool everyPair) {
     const std::string program = SetupProgram(kSetupFolder, "UR");
     std::printf("Starting %s as a user would.\n", program.c_str());
     Child setup(Quote(program));
@@ -161,16 +175,26 @@ int Pilot(const std::string& setupDir, const std::string& markerDir, bool automa
     }
     Sleep(300);
     Mark(markerDir, "main", main, 5000);
-    std::printf("Main dialog: accepting the preselection.\n");
+    if (everyPair) {
+        ChooseEveryPair(main);
+        std::printf("Main dialog: every pair chosen.\n");
+    } else {
+        std::printf("Main dialog: accepting the preselection.\n");
+    }
+    const DWORD confirmed = GetTickCount();
     gui::Click(main, IDOK);
     gui::WaitGone(main, 10000);
 
     // Notices come and go, one per selected pair; the first is shown.
     bool noticeShot = false;
+    int notices = 0;
+    HWND lastNotice = nullptr;
     HWND report = nullptr;
     while (!report && WaitForSingleObject(GetCurrentProcess(), 0) == WAIT_TIMEOUT) {
-        if (!noticeShot) {
-            if (HWND notice = FindNotice()) {
+        if (HWND notice = FindNotice(); notice && notice != lastNotice) {
+            ++notices;
+            lastNotice = notice;
+            if (!noticeShot) {
                 Sleep(150);
                 Mark(markerDir, "notice", notice, 1500);
                 noticeShot = true;
@@ -181,6 +205,9 @@ int Pilot(const std::string& setupDir, const std::string& markerDir, bool automa
         if (setup.Wait(20)) break;
     }
     if (report) {
+        const double seconds = (GetTickCount() - confirmed) / 1000.0;
+        std::printf("From the confirmation to the report: %.1f s, of which %d two-second notices.\n",
+                    seconds, notices);
         Sleep(300);
         Mark(markerDir, "report", report, 5000);
         std::printf("Report:\n%ls\n", gui::ItemText(report, 1065).c_str());
@@ -194,10 +221,11 @@ int Pilot(const std::string& setupDir, const std::string& markerDir, bool automa
 
 int main(int argc, char** argv) {
     if (argc < 5) {
-        std::printf("usage: pilot auto|user SETUP_DIR MARKER_DIR LANGUAGE\n");
+        std::printf("usage: pilot auto|all|user|chained SETUP_DIR MARKER_DIR LANGUAGE\n");
         return 2;
     }
-    const bool automatic = std::string(argv[1]) == "auto";
+    const std::string mode = argv[1];
+    const bool automatic = mode == "auto" || mode == "all";
     std::string setupDir = argv[2], markerDir = argv[3];
     for (std::string* s : {&setupDir, &markerDir})
         for (char& c : *s)
@@ -205,7 +233,7 @@ int main(int argc, char** argv) {
 
     LayOut(setupDir, argv[4]);
     PrintDictionaries("Before the run, Word 97's dictionaries");
-    if (std::string(argv[1]) == "chained") {
+    if (mode == "chained") {
         for (const char* options : {"-i -8", "-d -8"}) {
             const std::string command = Quote(SetupProgram(kSetupFolder, "UR")) + " " + options;
             std::printf("\n> %s\n", command.c_str());
@@ -220,7 +248,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         return 0;
     }
-    const int exitCode = Pilot(setupDir, markerDir, automatic);
+    const int exitCode = Pilot(markerDir, automatic, mode == "all");
     std::printf("SetupUR.exe ended with exit code %d.\n", exitCode);
     PrintDictionaries("After the run");
     PrintReport();

@@ -13,7 +13,8 @@ extern "C" void __main();  // runs the static constructors
 
 extern "C" int atexit(void (*)()) { return 0; }
 
-extern "C" void SetupEntry() {
+// Windows 9x and NT enter with a 4-byte aligned stack: align it for the compiler.
+extern "C" __attribute__((force_align_arg_pointer)) void SetupEntry() {
     __main();
     const int exitCode = qv::RunSetup(GetModuleHandleA(nullptr), qv::ArgumentsOf(GetCommandLineA()));
     ExitProcess(static_cast<UINT>(exitCode));

@@ -30,15 +30,6 @@ protected:
         SetProfile("Report", "Result", "1");
     }
     void TearDown() override { RemoveTree(kFolder); }
-
-    // Waits for the captionless notice of a process and returns it.
-    static HWND WaitForNotice(DWORD processId) {
-        for (int i = 0; i < 750; ++i, Sleep(20)) {
-            HWND dialog = gui::FindDialogOf(processId);
-            if (dialog && !(GetWindowLongW(dialog, GWL_STYLE) & WS_CAPTION)) return dialog;
-        }
-        return nullptr;
-    }
 };
 
 TEST_F(InteractiveRun, InstallsTheOwnPairAndTheSiblingsAndReportsBoth) {
@@ -79,7 +70,7 @@ TEST_F(InteractiveRun, StopInTheNoticeEndsTheRunWithAnEmptyReportSection) {
     HWND main = gui::WaitForWindow(L"Dictionaries Setup", setup.Id());
     ASSERT_NE(main, nullptr);
     gui::Click(main, IDOK);
-    HWND notice = WaitForNotice(setup.Id());
+    HWND notice = WaitForProgressNotice(setup.Id());
     ASSERT_NE(notice, nullptr);
     gui::Click(notice, IDCANCEL);
     ASSERT_TRUE(setup.Wait(10000));

@@ -9,6 +9,7 @@
 #include "gui_driver.h"
 #include "resources/resource_ids.h"
 #include "test_support.h"
+#include "world.h"
 
 using namespace testing_support;
 
@@ -24,17 +25,6 @@ std::string TempDirectory() {
 
 // The notice has no caption: it is the dialog of the process that carries
 // the waiting line.
-HWND WaitForNotice(DWORD processId, DWORD timeoutMs = 15000) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        HWND dialog = gui::FindDialogOf(processId);
-        if (dialog && gui::Title(dialog).empty() && gui::Exists(dialog, IDC_PROGRESS_WAIT))
-            return dialog;
-        if (GetTickCount() - start > timeoutMs) return nullptr;
-        Sleep(10);
-    }
-}
-
 // True once the window is hidden or gone. A dialog that ends is hidden at
 // once; under a display without a window manager Wine may take a further
 // two seconds before it destroys it.
@@ -90,7 +80,7 @@ TEST_F(ProgressNotice, ClosesByItselfAfterTwoSecondsAndTheInstallationFollows) {
     UseLanguage("E");
     Child setup(SetupCommand("-i -8"));
     ASSERT_TRUE(setup.Started());
-    HWND notice = WaitForNotice(setup.Id());
+    HWND notice = WaitForProgressNotice(setup.Id());
     ASSERT_NE(notice, nullptr) << "no notice shown";
     const DWORD shown = GetTickCount();
     ASSERT_TRUE(WaitHidden(notice, 10000));
@@ -119,7 +109,7 @@ TEST_F(ProgressNotice, StopAndEscEndTheRunWithoutInstalling) {
         UseLanguage("E");
         Child setup(SetupCommand("-i -8"));
         ASSERT_TRUE(setup.Started());
-        HWND notice = WaitForNotice(setup.Id());
+        HWND notice = WaitForProgressNotice(setup.Id());
         ASSERT_NE(notice, nullptr) << "no notice shown";
         c.act(notice);
 
@@ -158,7 +148,7 @@ TEST_F(ProgressNotice, ShowsItsTextsInTheUiLanguage) {
         UseLanguage(c.language);
         Child setup(SetupCommand(c.options));
         ASSERT_TRUE(setup.Started());
-        HWND notice = WaitForNotice(setup.Id());
+        HWND notice = WaitForProgressNotice(setup.Id());
         ASSERT_NE(notice, nullptr) << "no notice shown";
 
         EXPECT_EQ(gui::ItemText(notice, IDC_PROGRESS_NOTICE), gui::W(c.notice));
@@ -174,7 +164,7 @@ TEST_F(ProgressNotice, IsACaptionlessToolWindowWithTheFocusOnStop) {
     UseLanguage("E");
     Child setup(SetupCommand("-i -8"));
     ASSERT_TRUE(setup.Started());
-    HWND notice = WaitForNotice(setup.Id());
+    HWND notice = WaitForProgressNotice(setup.Id());
     ASSERT_NE(notice, nullptr) << "no notice shown";
 
     EXPECT_NE(GetWindowLongW(notice, GWL_STYLE) & WS_CAPTION, WS_CAPTION);

@@ -1,5 +1,7 @@
 #include "world.h"
 
+#include "gui_driver.h"
+
 namespace testing_support {
 
 void World::Reset() {
@@ -41,6 +43,17 @@ std::string World::SetUserDirectory(const std::string& name) {
     MakeDirectories(user);
     SetProfile("Path", "User", user.c_str());
     return user;
+}
+
+HWND WaitForProgressNotice(DWORD processId, DWORD timeoutMs) {
+    constexpr int kWaitLine = 1013;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND dialog = gui::FindDialogOf(processId);
+        if (dialog && gui::Title(dialog).empty() && gui::Exists(dialog, kWaitLine)) return dialog;
+        if (GetTickCount() - start > timeoutMs) return nullptr;
+        Sleep(10);
+    }
 }
 
 std::string SetupProgram(const std::string& directory, const std::string& code) {

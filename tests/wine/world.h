@@ -3,6 +3,8 @@
 // file. Every test starts from a clean world and leaves nothing behind.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 #include "test_support.h"
@@ -41,6 +43,10 @@ public:
 private:
     std::string AddWord(const char* key, const std::string& name);
 };
+
+// Waits for the two-second notice of a setup process (the captionless
+// dialog with its waiting line); nullptr after the timeout.
+HWND WaitForProgressNotice(DWORD processId, DWORD timeoutMs = 15000);
 
 // The setup program of a pair in a directory.
 std::string SetupProgram(const std::string& directory, const std::string& code);
